@@ -1,0 +1,101 @@
+// Global host services, acting on the current host.
+
+#include <algorithm>
+#include <array>
+
+#include "host/oapi.h"
+#include "sim/current_host.h"
+#include "sim/host.h"
+#include "sim/visual.h"
+
+namespace {
+
+void note(const char* op, std::initializer_list<double> args = {}, std::string text = {})
+{
+    if (sim::Host* h = sim::currentHost(); h && h->journal().enabled())
+        h->journal().record({}, op, args, std::move(text));
+}
+
+}  // namespace
+
+VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
+{
+    note("oapiGetVesselInterface");
+    sim::Host* host = sim::currentHost();
+    if (!host || !host->isVessel(vessel))
+        return nullptr;
+    return sim::recordOf(vessel).iface;
+}
+
+DWORD oapiGetVesselCount()
+{
+    note("oapiGetVesselCount");
+    const sim::Host* host = sim::currentHost();
+    return host ? static_cast<DWORD>(host->vesselCount()) : 0;
+}
+
+OBJHANDLE oapiGetVesselByIndex(int index)
+{
+    note("oapiGetVesselByIndex", {static_cast<double>(index)});
+    const sim::Host* host = sim::currentHost();
+    if (!host || index < 0)
+        return nullptr;
+    sim::VesselRecord* v = host->vesselAt(static_cast<std::size_t>(index));
+    return v ? v->handle() : nullptr;
+}
+
+OBJHANDLE oapiGetFocusObject()
+{
+    const sim::Host* host = sim::currentHost();
+    return host && host->focus ? host->focus->handle() : nullptr;
+}
+
+void oapiCameraGlobalPos(VECTOR3* pos)
+{
+    note("oapiCameraGlobalPos");
+    const sim::Host* host = sim::currentHost();
+    if (pos)
+        *pos = host ? host->cameraPos : VECTOR3{0.0, 0.0, 0.0};
+}
+
+MATERIAL* oapiMeshMaterial(MESHHANDLE mesh, DWORD index)
+{
+    note("oapiMeshMaterial", {static_cast<double>(index)});
+    if (!mesh || index >= mesh->materials.size())
+        return nullptr;
+    return &mesh->materials[index];
+}
+
+DWORD oapiMeshMaterialCount(MESHHANDLE mesh)
+{
+    return mesh ? static_cast<DWORD>(mesh->materials.size()) : 0;
+}
+
+char* oapiDebugString()
+{
+    sim::Host* host = sim::currentHost();
+    if (host)
+        return host->debugString();
+    static std::array<char, sim::Host::kDebugLineSize> scratch{};  // no host: a harmless sink
+    return scratch.data();
+}
+
+double oapiGetSimTime()
+{
+    const sim::Host* host = sim::currentHost();
+    return host ? host->simTime() : 0.0;
+}
+
+double oapiGetSimStep()
+{
+    const sim::Host* host = sim::currentHost();
+    return host ? host->lastStep() : 0.0;
+}
+
+void oapiVCSetNeighbours(int left, int right, int top, int bottom)
+{
+    note("oapiVCSetNeighbours", {static_cast<double>(left), static_cast<double>(right), static_cast<double>(top),
+                                 static_cast<double>(bottom)});
+    if (sim::Host* host = sim::currentHost())
+        host->vcNeighbours = {left, right, top, bottom};
+}
