@@ -28,6 +28,37 @@ Mat3 rotZ(double c)
 }
 }  // namespace
 
+Mat3 pointInertia(double m, const VECTOR3& d)
+{
+    const double d2 = dotp(d, d);
+    Mat3 r;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            r(i, j) = m * ((i == j ? d2 : 0.0) - d[i] * d[j]);
+    return r;
+}
+
+bool invert(const Mat3& A, Mat3& inverse)
+{
+    const double c00 = A(1, 1) * A(2, 2) - A(1, 2) * A(2, 1);
+    const double c01 = A(1, 2) * A(2, 0) - A(1, 0) * A(2, 2);
+    const double c02 = A(1, 0) * A(2, 1) - A(1, 1) * A(2, 0);
+    const double det = A(0, 0) * c00 + A(0, 1) * c01 + A(0, 2) * c02;
+    const double scale = std::abs(A(0, 0)) + std::abs(A(1, 1)) + std::abs(A(2, 2));
+    if (!(std::abs(det) > 1e-300) || !(std::abs(det) > 1e-30 * scale * scale * scale))
+        return false;
+    inverse(0, 0) = c00 / det;
+    inverse(1, 0) = c01 / det;
+    inverse(2, 0) = c02 / det;
+    inverse(0, 1) = (A(0, 2) * A(2, 1) - A(0, 1) * A(2, 2)) / det;
+    inverse(1, 1) = (A(0, 0) * A(2, 2) - A(0, 2) * A(2, 0)) / det;
+    inverse(2, 1) = (A(0, 1) * A(2, 0) - A(0, 0) * A(2, 1)) / det;
+    inverse(0, 2) = (A(0, 1) * A(1, 2) - A(0, 2) * A(1, 1)) / det;
+    inverse(1, 2) = (A(0, 2) * A(1, 0) - A(0, 0) * A(1, 2)) / det;
+    inverse(2, 2) = (A(0, 0) * A(1, 1) - A(0, 1) * A(1, 0)) / det;
+    return true;
+}
+
 Mat3 rotationFromAngles(const VECTOR3& abc)
 {
     return rotX(abc.x) * rotY(abc.y) * rotZ(abc.z);

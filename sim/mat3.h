@@ -40,6 +40,34 @@ struct Mat3 {
     VECTOR3 tmul(const VECTOR3& v) const { return transposed() * v; }
 };
 
+inline Mat3 operator+(const Mat3& a, const Mat3& b)
+{
+    Mat3 r;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            r(i, j) = a(i, j) + b(i, j);
+    return r;
+}
+inline Mat3 diagonal(const VECTOR3& d)
+{
+    Mat3 r;
+    r(0, 0) = d.x, r(1, 1) = d.y, r(2, 2) = d.z;
+    return r;
+}
+inline Mat3 zeroMatrix()
+{
+    return diagonal({0.0, 0.0, 0.0});
+}
+// The inertia of a point mass m at offset d about the origin: m (|d|^2 E - d d^T).
+Mat3 pointInertia(double m, const VECTOR3& d);
+// A R^T for the inertia tensor A of a body with attitude R, in the outer frame.
+inline Mat3 rotateTensor(const Mat3& R, const Mat3& A)
+{
+    return R * A * R.transposed();
+}
+// The inverse of a symmetric positive-definite matrix; false when it is singular.
+bool invert(const Mat3& A, Mat3& inverse);
+
 // R = Rx(a) Ry(b) Rz(c), angles [rad]; the scenario files' AROT convention.
 Mat3 rotationFromAngles(const VECTOR3& abc);
 // The angles (a, b, c) [rad] of R: a = atan2(R23, R33), b = -asin(R13), c = atan2(R12, R11).

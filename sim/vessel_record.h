@@ -63,6 +63,7 @@ public:
 
     KinematicState state;
     bool postCreationDone = false;
+    unsigned physicsMark = 0;  // the propagator's visit mark
 
     double propellantMass() const;
     double mass() const { return emptyMass + propellantMass(); }
