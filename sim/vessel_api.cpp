@@ -1,6 +1,7 @@
 // The VESSEL operations, acting on the host record behind the vessel's handle.
 
 #include <algorithm>
+#include <cmath>
 
 #include "host/vessel.h"
 #include "sim/current_host.h"
@@ -339,9 +340,13 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* thrusters, int count
     note(v, "CreateThrusterGroup", {static_cast<double>(count), static_cast<double>(type)});
     auto& g = v.thrusterGroups.emplace_back(std::make_unique<HostThrusterGroup>());
     g->type = type;
+    // Only this vessel's own thrusters join: a null, stale or foreign handle is skipped, so
+    // that a group level never writes through it.
     for (int i = 0; thrusters && i < count; ++i) {
-        if (thrusters[i])
-            g->thrusters.push_back(thrusters[i]);
+        const auto own = std::find_if(v.thrusters.begin(), v.thrusters.end(),
+                                      [&](const auto& t) { return t.get() == thrusters[i]; });
+        if (own != v.thrusters.end())
+            g->thrusters.push_back(own->get());
     }
     return g.get();
 }
@@ -349,6 +354,8 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* thrusters, int count
 void VESSEL::SetThrusterGroupLevel(THGROUP_TYPE type, double level)
 {
     VesselRecord& v = recordOf(this);
+    if (std::isnan(level))
+        return;  // not a level: the groups keep theirs rather than carry NaN into the thrust
     level = std::clamp(level, 0.0, 1.0);
     for (auto& g : v.thrusterGroups) {
         if (g->type != type)
