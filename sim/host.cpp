@@ -18,8 +18,10 @@ Host::Host(std::filesystem::path root, HostOptions options)
 
 Host::~Host()
 {
+    dialogs_.closeAll();
     while (!vessels_.empty())
         destroyVessel(*vessels_.back());
+    plugins_.stop();  // after the vessels, as a session ends before its modules unload
     bindCurrentHost(previous_);
 }
 
@@ -176,6 +178,7 @@ bool Host::isVessel(OBJHANDLE handle) const
 
 void Host::step(double dt)
 {
+    plugins_.preStep(simTime_, dt, mjd());
     lastStep_ = dt;
     for (std::size_t i = 0; i < vessels_.size(); ++i) {
         if (VESSEL2* cb = vessels_[i]->callbacks())

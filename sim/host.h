@@ -11,8 +11,11 @@
 
 #include "host/module.h"
 #include "host/vessel.h"
+#include "sim/custom_commands.h"
+#include "sim/dialogs.h"
 #include "sim/journal.h"
 #include "sim/module_loader.h"
+#include "sim/plugins.h"
 #include "sim/vessel_record.h"
 
 namespace sim {
@@ -93,6 +96,15 @@ public:
     const Journal& journal() const { return journal_; }
     ModuleLoader& modules() { return loader_; }
 
+    // Plug-ins (the program starts them with plugins().start(); they end with the host),
+    // the custom commands they register and the dialogs they open.
+    Plugins& plugins() { return plugins_; }
+    CustomCommands& customCommands() { return commands_; }
+    Dialogs& dialogs() { return dialogs_; }
+    // While set, the host refuses every undocking a module asks for: VESSEL::Undock
+    // answers false and the ports stay joined. The way a test makes the host say no.
+    bool undockingRefused = false;
+
 private:
     void applyConfiguration(VesselRecord& vessel);
     void checkNewName(const std::string& name) const;
@@ -109,6 +121,9 @@ private:
     Host* previous_ = nullptr;
     VesselRecord* vcVessel_ = nullptr;
     int vcStation_ = -1;
+    Plugins plugins_{root_};
+    CustomCommands commands_;
+    Dialogs dialogs_;
 };
 
 }  // namespace sim

@@ -211,6 +211,8 @@ bool VESSEL::Undock(UINT port, OBJHANDLE exclude) const
     HostDock& dock = *v.docks[port];
     if (!dock.mate || (exclude && dock.mate->owner->handle() == exclude))
         return false;
+    if (host->undockingRefused)
+        return false;
     return sim::detachPorts(*host, dock);
 }
 
