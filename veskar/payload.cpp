@@ -36,9 +36,11 @@ double Veskar::getPayloadVVAngle()
 
     VECTOR3 VesselRef{};
     Local2Global(dockPos, VesselRef);
-    // Without a superstructure the host gives (0, 0, 0): the vessel's own centre of gravity.
-    VECTOR3 VesselPos{};
-    GetSuperstructureCG(VesselPos);
+    // Without a superstructure: the vessel's own centre of gravity, its frame's origin,
+    // whatever the host left in the vector.
+    VECTOR3 VesselPos{0.0, 0.0, 0.0};
+    if (!GetSuperstructureCG(VesselPos))
+        VesselPos = {0.0, 0.0, 0.0};
     Local2Global(VesselPos, VesselPos);
     VesselRef = unit(VesselRef - VesselPos);
 
