@@ -6,9 +6,12 @@ namespace app {
 int runInspect(const std::filesystem::path& root, const InspectOptions& options, std::ostream& out)
 {
     sim::Host host(root);
+    host.plugins().start();  // so that their commands are listed
     sim::VesselRecord& vessel = host.createVessel(options.className, options.className);
     host.finishCreation();
-    const nlohmann::ordered_json report = describeVessel(vessel);
+    nlohmann::ordered_json report = describeVessel(vessel);
+    report["plugins"] = describePlugins(host);
+    report["customCommands"] = describeCommands(host);
     if (options.json)
         out << report.dump(2) << "\n";
     else

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "sim/windows1252.h"
+
 namespace app {
 
 namespace {
@@ -110,6 +112,25 @@ json describeVessel(const sim::VesselRecord& v)
               {"direction", vec(c.direction)},
               {"tilt", c.tilt},
               {"rotationRange", {{"left", c.left}, {"right", c.right}, {"up", c.up}, {"down", c.down}}}}}};
+}
+
+json describePlugins(sim::Host& host)
+{
+    json names = json::array();
+    for (const auto& m : host.plugins().loaded())
+        names.push_back(m->name);
+    return names;
+}
+
+json describeCommands(sim::Host& host)
+{
+    // Labels are the modules' single-byte Windows-1252 texts; JSON wants UTF-8.
+    json commands = json::array();
+    for (const sim::CustomCommand& c : host.customCommands().list()) {
+        commands.push_back({{"id", c.id}, {"label", sim::utf8FromWindows1252(c.label)},
+                            {"description", sim::utf8FromWindows1252(c.description)}});
+    }
+    return commands;
 }
 
 json describeHost(sim::Host& host)

@@ -13,6 +13,9 @@ namespace app {
 nlohmann::ordered_json describeVessel(const sim::VesselRecord& vessel);
 // Host-wide state worth showing beside a vessel (camera, debug line).
 nlohmann::ordered_json describeHost(sim::Host& host);
+// The plug-ins the host started and the custom commands they registered.
+nlohmann::ordered_json describePlugins(sim::Host& host);
+nlohmann::ordered_json describeCommands(sim::Host& host);
 std::string renderText(const nlohmann::ordered_json& report);
 
 }  // namespace app
