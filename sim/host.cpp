@@ -92,6 +92,7 @@ VesselRecord& Host::instantiate(std::unique_ptr<VesselRecord> record, OvcInitFun
     }
     if (VESSEL2* cb = vessel.callbacks())
         cb->clbkSetClassCaps(&vessel.configFile);
+    visuals_.loadMeshes(vessel);  // a bad mesh file is a warning, not a failure to load
     if (!focus)
         focus = &vessel;
     return vessel;
@@ -144,6 +145,7 @@ void Host::destroyVessel(VesselRecord& vessel)
         if (dock->mate)
             detachPorts(*this, *dock);
     }
+    visuals_.destroy(vessel);  // the module hears of it while its object still exists
     if (vessel.exitFn && vessel.iface)
         vessel.exitFn(vessel.iface);
     vessel.iface = nullptr;
@@ -189,6 +191,7 @@ void Host::step(double dt)
         if (VESSEL2* cb = vessels_[i]->callbacks())
             cb->clbkPostStep(simTime_, dt, mjd());
     }
+    visuals_.updateRange();
 }
 
 int Host::pressKey(VesselRecord& vessel, DWORD key, bool down)

@@ -17,6 +17,7 @@
 #include "sim/module_loader.h"
 #include "sim/plugins.h"
 #include "sim/vessel_record.h"
+#include "sim/visuals.h"
 
 namespace sim {
 
@@ -105,6 +106,13 @@ public:
     // answers false and the ports stay joined. The way a test makes the host say no.
     bool undockingRefused = false;
 
+    // The vessels' visuals and mesh templates.
+    Visuals& visuals() { return visuals_; }
+    // Problems with input that did not stop the host (a malformed mesh file, for one),
+    // each naming the file, the line and the problem, in the order met.
+    const std::vector<std::string>& warnings() const { return warnings_; }
+    void warn(std::string text) { warnings_.push_back(std::move(text)); }
+
 private:
     void applyConfiguration(VesselRecord& vessel);
     void checkNewName(const std::string& name) const;
@@ -124,6 +132,8 @@ private:
     Plugins plugins_{root_};
     CustomCommands commands_;
     Dialogs dialogs_;
+    Visuals visuals_{*this};
+    std::vector<std::string> warnings_;
 };
 
 }  // namespace sim

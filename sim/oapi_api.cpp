@@ -16,6 +16,14 @@ void note(const char* op, std::initializer_list<double> args = {}, std::string t
         h->journal().record({}, op, args, std::move(text));
 }
 
+// A mesh of a visual that exists now: modules get meshes only from GetMesh, and may keep
+// a handle past its visual's end.
+bool liveMesh(MESHHANDLE mesh)
+{
+    sim::Host* host = sim::currentHost();
+    return host && host->visuals().holdsMesh(mesh);
+}
+
 }  // namespace
 
 VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
@@ -60,15 +68,16 @@ void oapiCameraGlobalPos(VECTOR3* pos)
 
 MATERIAL* oapiMeshMaterial(MESHHANDLE mesh, DWORD index)
 {
-    note("oapiMeshMaterial", {static_cast<double>(index)});
-    if (!mesh || index >= mesh->materials.size())
+    const bool live = liveMesh(mesh);
+    note("oapiMeshMaterial", {static_cast<double>(index)}, live ? mesh->name : std::string());
+    if (!live || index >= mesh->materials.size())
         return nullptr;
     return &mesh->materials[index];
 }
 
 DWORD oapiMeshMaterialCount(MESHHANDLE mesh)
 {
-    return mesh ? static_cast<DWORD>(mesh->materials.size()) : 0;
+    return liveMesh(mesh) ? static_cast<DWORD>(mesh->materials.size()) : 0;
 }
 
 char* oapiDebugString()

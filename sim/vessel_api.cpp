@@ -156,7 +156,9 @@ MESHHANDLE VESSEL::GetMesh(VISHANDLE visual, UINT index) const
 {
     const VesselRecord& v = recordOf(this);
     note(v, "GetMesh", {static_cast<double>(index)});
-    if (!visual || visual->owner != &v || index >= visual->meshes.size())
+    // Only a visual that exists now is looked into: a module may hold a stale handle.
+    sim::Host* host = sim::currentHost();
+    if (!host || !host->visuals().isLive(visual) || visual->owner != &v || index >= visual->meshes.size())
         return nullptr;
     return visual->meshes[index].get();
 }
