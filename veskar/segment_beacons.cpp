@@ -110,8 +110,6 @@ void SegmentBeacons::setUp(OBJHANDLE handle, std::uint32_t index, const VECTOR3&
 
 void SegmentBeacons::updateSizes()
 {
-    if (lights.empty())
-        return;
     VECTOR3 gCamPos{};
     oapiCameraGlobalPos(&gCamPos);
     for (auto& light : lights) {
