@@ -10,6 +10,7 @@ int runInspect(const std::filesystem::path& root, const InspectOptions& options,
     sim::VesselRecord& vessel = host.createVessel(options.className, options.className);
     host.finishCreation();
     nlohmann::ordered_json report = describeVessel(vessel);
+    report["warnings"] = host.warnings();  // input that did not stop the load, e.g. a bad mesh file
     report["plugins"] = describePlugins(host);
     report["customCommands"] = describeCommands(host);
     if (options.json)
