@@ -153,7 +153,7 @@ void CaptureMonitor::capture(Host& host, double now, const DockingOptions& optio
                         continue;
                     const VECTOR3 gap = portGlobalPos(*a) - portGlobalPos(*b);
                     if (dotp(gap, gap) <= limit2 && !suppressed(*a, *b, now))
-                        attachPorts(host, *a, *b);
+                        host.dock(*a, *b);
                 }
             }
         }

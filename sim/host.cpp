@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/module.h"
+#include "sim/composite.h"
 #include "sim/current_host.h"
 #include "sim/docking.h"
 #include "sim/errors.h"
@@ -145,6 +146,7 @@ void Host::destroyVessel(VesselRecord& vessel)
         if (dock->mate)
             detachPorts(*this, *dock);
     }
+    capture_.forget(vessel);
     visuals_.destroy(vessel);  // the module hears of it while its object still exists
     if (vessel.exitFn && vessel.iface)
         vessel.exitFn(vessel.iface);
@@ -180,18 +182,69 @@ bool Host::isVessel(OBJHANDLE handle) const
 
 void Host::step(double dt)
 {
-    plugins_.preStep(simTime_, dt, mjd());
     lastStep_ = dt;
+    plugins_.preStep(simTime_, dt, mjd());
     for (std::size_t i = 0; i < vessels_.size(); ++i) {
         if (VESSEL2* cb = vessels_[i]->callbacks())
             cb->clbkPreStep(simTime_, dt, mjd());
     }
+    propagator_.step(*this, dt, options_.physics);
     simTime_ += dt;
+    capture_.capture(*this, simTime_, options_.docking);
     for (std::size_t i = 0; i < vessels_.size(); ++i) {
         if (VESSEL2* cb = vessels_[i]->callbacks())
             cb->clbkPostStep(simTime_, dt, mjd());
     }
+    if (cameraFollows_ && focus)
+        cameraPos = focus->state.pos + cameraOffset_;
     visuals_.updateRange();
+}
+
+bool Host::dock(HostDock& a, HostDock& b)
+{
+    if (!attachPorts(*this, a, b))
+        return false;
+    HostEvent e;
+    e.time = simTime_, e.kind = "dock", e.vessel = a.owner->name(), e.port = a.index;
+    e.mate = b.owner->name(), e.matePort = b.index;
+    events_.add(std::move(e));
+    return true;
+}
+
+bool Host::undock(HostDock& port)
+{
+    HostDock* mate = port.mate;
+    if (!mate)
+        return false;
+    HostEvent e;
+    e.time = simTime_, e.kind = "undock", e.vessel = port.owner->name(), e.port = port.index;
+    e.mate = mate->owner->name(), e.matePort = mate->index;
+    e.vesselPos = port.owner->state.pos, e.vesselVel = port.owner->state.vel;
+    e.portPos = portGlobalPos(port);
+    Composite whole;
+    whole.build(superstructureOf(*port.owner));
+    e.superstructureCg = whole.cgGlobal;
+    e.superstructureVel = whole.velGlobal;
+    if (!detachPorts(*this, port, options_.docking.separationSpeed))
+        return false;
+    e.matePos = mate->owner->state.pos, e.mateVel = mate->owner->state.vel;
+    events_.add(std::move(e));
+    capture_.separated(port, *mate, simTime_ + options_.docking.suppressTime);
+    return true;
+}
+
+void Host::placeCamera(const VECTOR3& pos)
+{
+    cameraFollows_ = false;
+    cameraPos = pos;
+}
+
+void Host::followFocus(const VECTOR3& offset)
+{
+    cameraFollows_ = true;
+    cameraOffset_ = offset;
+    if (focus)
+        cameraPos = focus->state.pos + cameraOffset_;
 }
 
 int Host::pressKey(VesselRecord& vessel, DWORD key, bool down)

@@ -11,11 +11,14 @@
 
 #include "host/module.h"
 #include "host/vessel.h"
+#include "sim/docking.h"
+#include "sim/events.h"
 #include "sim/custom_commands.h"
 #include "sim/dialogs.h"
 #include "sim/journal.h"
 #include "sim/module_loader.h"
 #include "sim/plugins.h"
+#include "sim/propagator.h"
 #include "sim/vessel_record.h"
 #include "sim/visuals.h"
 
@@ -24,6 +27,8 @@ namespace sim {
 struct HostOptions {
     int flightModel = 1;     // passed to ovcInit: 0 simple, 1 realistic
     double startMjd = 51544.5;  // modified Julian date at simulation time 0
+    PhysicsOptions physics{};
+    DockingOptions docking{};
 };
 
 class Host {
@@ -59,9 +64,16 @@ public:
     VesselRecord* findVessel(const std::string& name) const;
     bool isVessel(OBJHANDLE handle) const;
 
-    // One time step of `dt` seconds: modules' pre-step callbacks, then motion, then the
-    // post-step callbacks.
+    // One time step of `dt` seconds, in this order: the modules' pre-step callbacks; the
+    // motion of every vessel and superstructure; the clock; capture of ports that met; the
+    // post-step callbacks; the camera; the visuals, by the camera's distance.
     void step(double dt);
+
+    // Joins two free ports (the lighter side moves onto the other). False if refused.
+    bool dock(HostDock& a, HostDock& b);
+    // Separates a port from its mate with the separation speed, and keeps the pair from
+    // re-joining for the suppression time. False if the port was free.
+    bool undock(HostDock& port);
     double simTime() const { return simTime_; }
     double lastStep() const { return lastStep_; }
     double mjd() const { return options_.startMjd + simTime_ / 86400.0; }
@@ -85,13 +97,22 @@ public:
     // Replay of a recorded flight (VESSEL::Playback).
     bool playback = false;
 
-    // The camera, global frame [m].
+    // The camera, global frame [m]. It stays where it is put, unless it follows the focus
+    // vessel at a fixed global-frame offset (updated at the end of every step).
     VECTOR3 cameraPos{0.0, 0.0, 0.0};
+    void placeCamera(const VECTOR3& pos);
+    void followFocus(const VECTOR3& offset);
+    bool cameraFollows() const { return cameraFollows_; }
+    const VECTOR3& cameraOffset() const { return cameraOffset_; }
     VesselRecord* focus = nullptr;
 
     // The one-line debug text modules write into (oapiDebugString).
     char* debugString() { return debugLine_.data(); }
     static constexpr std::size_t kDebugLineSize = 256;
+
+    // What happened so far (docking, undocking, actions, dialogs, debug-line changes).
+    EventLog& events() { return events_; }
+    const EventLog& events() const { return events_; }
 
     Journal& journal() { return journal_; }
     const Journal& journal() const { return journal_; }
@@ -127,6 +148,11 @@ private:
     std::array<char, kDebugLineSize> debugLine_{};
     Journal journal_;
     Host* previous_ = nullptr;
+    EventLog events_;
+    Propagator propagator_;
+    CaptureMonitor capture_;
+    bool cameraFollows_ = false;
+    VECTOR3 cameraOffset_{0.0, 0.0, 0.0};
     VesselRecord* vcVessel_ = nullptr;
     int vcStation_ = -1;
     Plugins plugins_{root_};

@@ -45,6 +45,32 @@ std::vector<std::string_view> splitWords(std::string_view s)
     return words;
 }
 
+std::optional<std::vector<std::string>> splitQuoted(std::string_view s)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (i < s.size()) {
+        while (i < s.size() && isSpace(s[i]))
+            ++i;
+        if (i >= s.size())
+            break;
+        if (s[i] == '"') {
+            const auto close = s.find('"', i + 1);
+            if (close == std::string_view::npos)
+                return std::nullopt;
+            words.emplace_back(s.substr(i + 1, close - i - 1));
+            i = close + 1;
+        } else {
+            const std::size_t start = i;
+            while (i < s.size() && !isSpace(s[i]))
+                ++i;
+            words.emplace_back(s.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
 std::optional<double> parseDouble(std::string_view word)
 {
     if (!word.empty() && word.front() == '+')

@@ -13,6 +13,9 @@ std::string toLower(std::string_view s);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Whitespace-separated words.
 std::vector<std::string_view> splitWords(std::string_view s);
+// Whitespace-separated words, where a word in double quotes may hold spaces (the quotes
+// are dropped). Nothing when a quote is left open.
+std::optional<std::vector<std::string>> splitQuoted(std::string_view s);
 // A whole word as a finite double; nothing on any trailing character or overflow.
 std::optional<double> parseDouble(std::string_view word);
 std::optional<long> parseInt(std::string_view word);

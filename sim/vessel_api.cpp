@@ -215,7 +215,7 @@ bool VESSEL::Undock(UINT port, OBJHANDLE exclude) const
         return false;
     if (host->undockingRefused)
         return false;
-    return sim::detachPorts(*host, dock);
+    return host->undock(dock);
 }
 
 bool VESSEL::GetSuperstructureCG(VECTOR3& cg) const
