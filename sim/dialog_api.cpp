@@ -72,7 +72,11 @@ BOOL SetWindowTextA(HWND window, const char* text)
     HostWindow* w = d ? d->window(window) : nullptr;
     if (!w)
         return 0;
-    w->text = text ? text : "";
+    const std::string next = text ? text : "";
+    // A button's caption tells the user what state a dialog is in: worth a line in the log.
+    if (w->parent && w->className == "button" && next != w->text)
+        sim::noteDialogEvent("control-text", next);
+    w->text = next;
     return 1;
 }
 

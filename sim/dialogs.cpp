@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "sim/current_host.h"
+#include "sim/host.h"
 #include "sim/windows1252.h"
 
 namespace sim {
@@ -86,6 +88,15 @@ HostWindow* DialogWindow::defaultButton() const
     return nullptr;
 }
 
+void noteDialogEvent(const char* kind, const std::string& text)
+{
+    if (Host* host = currentHost()) {
+        HostEvent e;
+        e.time = host->simTime(), e.kind = kind, e.text = text;
+        host->events().add(std::move(e));
+    }
+}
+
 HWND Dialogs::open(HINSTANCE instance, int resourceId, const DialogTemplate& tpl, DLGPROC proc, DWORD flags,
                    void* context)
 {
@@ -105,6 +116,7 @@ HWND Dialogs::open(HINSTANCE instance, int resourceId, const DialogTemplate& tpl
     for (const DialogItemTemplate& item : tpl.items)
         d->controls.push_back(buildControl(item, *d));
     HWND h = d.get();
+    noteDialogEvent("dialog-open", d->text);
     open_.push_back(std::move(d));
     send(h, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(context));
     return dialog(h) ? h : nullptr;
@@ -124,6 +136,7 @@ bool Dialogs::close(HWND dialogHandle)
     const auto it = std::find_if(open_.begin(), open_.end(), [&](const auto& d) { return d.get() == dialogHandle; });
     if (it == open_.end())
         return false;
+    noteDialogEvent("dialog-close", (*it)->text);
     open_.erase(it);
     return true;
 }

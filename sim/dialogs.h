@@ -38,6 +38,10 @@ struct DialogWindow : HostWindow {
     HostWindow* defaultButton() const;
 };
 
+// Adds a dialog event ("dialog-open", "dialog-close", "control-text") to the current
+// host's event log, with `text` (Windows-1252).
+void noteDialogEvent(const char* kind, const std::string& text);
+
 class Dialogs {
 public:
     // Builds the dialog from `tpl` and sends WM_INITDIALOG (lParam: `context`). If the
