@@ -9,28 +9,9 @@
 #include <nlohmann/json.hpp>
 
 #include "app/commands.h"
+#include "tests/app/program.h"
 #include "tests/support/test_tree.h"
 
-namespace {
-
-struct ProgramResult {
-    int exitCode;
-    std::string output;  // stdout and stderr together
-};
-
-ProgramResult runProgram(const std::string& args)
-{
-    const std::string command = std::string(VESKAR_SIM) + " " + args + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buf{};
-    while (pipe && std::fgets(buf.data(), buf.size(), pipe))
-        output += buf.data();
-    const int status = pipe ? ::pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-}  // namespace
 
 TEST(Inspect, JsonShowsWhatTheTablesGive)
 {

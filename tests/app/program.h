@@ -1,0 +1,24 @@
+// Runs the built veskar-sim and collects what it prints.
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+struct ProgramResult {
+    int exitCode;
+    std::string output;  // stdout and stderr together
+};
+
+inline ProgramResult runProgram(const std::string& args)
+{
+    const std::string command = std::string(VESKAR_SIM) + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    std::array<char, 4096> buf{};
+    while (pipe && std::fgets(buf.data(), buf.size(), pipe))
+        output += buf.data();
+    const int status = pipe ? ::pclose(pipe) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
