@@ -11,9 +11,10 @@ struct ProgramResult {
     std::string output;  // stdout and stderr together
 };
 
-inline ProgramResult runProgram(const std::string& args)
+// `env` is put before the command, e.g. "PATH=/nonexistent".
+inline ProgramResult runProgramWithEnv(const std::string& env, const std::string& args)
 {
-    const std::string command = std::string(VESKAR_SIM) + " " + args + " 2>&1";
+    const std::string command = env + " " + std::string(VESKAR_SIM) + " " + args + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     std::array<char, 4096> buf{};
@@ -21,4 +22,9 @@ inline ProgramResult runProgram(const std::string& args)
         output += buf.data();
     const int status = pipe ? ::pclose(pipe) : -1;
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+inline ProgramResult runProgram(const std::string& args)
+{
+    return runProgramWithEnv("", args);
 }

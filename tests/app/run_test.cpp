@@ -206,3 +206,23 @@ TEST(Program, DefaultRunAsJsonAndErrors)
     EXPECT_NE(missing.output.find("/nonexistent.scn: cannot read the scenario"), std::string::npos) << missing.output;
     EXPECT_NE(runProgram("run Veskar/payload-release.scn --step -1").exitCode, 0);
 }
+
+TEST(Program, WritesTracksAndSaysWhenThePlotCannotBeDrawn)
+{
+    testing_support::ScratchTree tree;
+    const auto csv = tree.path() / "tracks.csv";
+    const ProgramResult ok = runProgram("run QRM/shade-burn.scn --csv " + csv.string());
+    ASSERT_EQ(ok.exitCode, 0) << ok.output;
+    std::ifstream in(csv);
+    std::string header, first;
+    std::getline(in, header);
+    std::getline(in, first);
+    EXPECT_EQ(header, "vessel,time,x,y,z,vx,vy,vz,mass,altitude");
+    EXPECT_EQ(first.rfind("Shade1,0,6771000,", 0), 0u) << first;
+
+    // Without gnuplot on the path: a clear error and a non-zero exit, not a crash.
+    const ProgramResult noPlot =
+        runProgramWithEnv("PATH=/nonexistent", "run QRM/shade-burn.scn --plot " + (tree.path() / "p.png").string());
+    EXPECT_NE(noPlot.exitCode, 0);
+    EXPECT_NE(noPlot.output.find("--plot needs gnuplot"), std::string::npos) << noPlot.output;
+}
