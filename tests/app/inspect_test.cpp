@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/commands.h"
-#include "tests/app/program.h"
+#include "tests/support/program.h"
 #include "tests/support/test_tree.h"
 
 

@@ -13,7 +13,7 @@
 #include "sim/earth.h"
 #include "sim/orbit.h"
 #include "sim/scenario_run.h"
-#include "tests/app/program.h"
+#include "tests/support/program.h"
 #include "tests/support/test_tree.h"
 #include "tests/support/vector_expect.h"
 

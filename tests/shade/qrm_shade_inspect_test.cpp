@@ -1,40 +1,21 @@
 // `veskar-sim inspect QRM_Shade`: the tank, the thruster with every value and the main group.
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "app/inspect_report.h"
 #include "sim/host.h"
 #include "tests/shade/shade_expect.h"
+#include "tests/support/program.h"
 #include "tests/support/test_tree.h"
 
 using json = nlohmann::json;
 
-namespace {
-
-// Runs the built program and returns its exit code and standard output.
-std::pair<int, std::string> runProgram(const std::string& args)
-{
-    const std::string command = std::string(VESKAR_SIM) + " " + args;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buf{};
-    while (pipe && std::fgets(buf.data(), buf.size(), pipe))
-        output += buf.data();
-    const int status = pipe ? ::pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-}  // namespace
 
 TEST(ShadeInspect, JsonShowsTheThrusterWithEveryValueAndTheMainGroup)
 {
     using namespace shade_values;
-    const auto [code, output] = runProgram("inspect QRM_Shade --json");
+    const auto [code, output] = runProgram("inspect QRM_Shade --json", false);
     ASSERT_EQ(code, 0) << output;
     const json j = json::parse(output);
     EXPECT_EQ(j["className"], "QRM_Shade");
