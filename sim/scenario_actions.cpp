@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <limits>
 
 #include "host/keys.h"
 #include "sim/errors.h"
@@ -14,6 +15,16 @@
 namespace sim {
 
 namespace {
+
+// Control, station and group numbers are ints: a larger number is an error, not another id.
+constexpr long kMaxId = std::numeric_limits<int>::max();
+
+// A whole number that fits an int.
+bool isId(const std::string& word)
+{
+    const auto n = parseInt(word);
+    return n && *n >= std::numeric_limits<int>::min() && *n <= kMaxId;
+}
 
 struct ActionForm {
     const char* kind;
@@ -33,7 +44,7 @@ std::optional<THGROUP_TYPE> groupType(const std::string& name)
         return THGROUP_RETRO;
     if (name == "hover")
         return THGROUP_HOVER;
-    if (const auto n = parseInt(name); n && *n >= 0)
+    if (const auto n = parseInt(name); n && *n >= 0 && *n <= kMaxId)
         return static_cast<THGROUP_TYPE>(*n);
     return std::nullopt;
 }
@@ -54,7 +65,7 @@ std::optional<Host::VcMove> vcMove(const std::string& word)
 std::string checkArguments(const ScenarioAction& a)
 {
     const auto& args = a.args;
-    if (a.kind == "click" && !parseInt(args[0]))
+    if (a.kind == "click" && !isId(args[0]))
         return "click needs a control id, found '" + args[0] + "'";
     if (a.kind == "key" && (!keyCode(args[0]) || (args.size() == 2 && args[1] != "up")))
         return "key needs L, ENTER, ESC or a code 0xNN, and optionally 'up'";
@@ -63,7 +74,7 @@ std::string checkArguments(const ScenarioAction& a)
         if (!groupType(args[1]) || !level || *level < 0.0 || *level > 1.0)
             return "thrust needs a vessel, a group (main, retro, hover or a number) and a level 0..1";
     }
-    if (a.kind == "vc" && !parseInt(args[0]) && !vcMove(args[0]) && args[0] != "leave")
+    if (a.kind == "vc" && !isId(args[0]) && !vcMove(args[0]) && args[0] != "leave")
         return "vc needs a station id, left, right, up, down or leave";
     if (a.kind == "camera" && ((args[0] != "follow" && args[0] != "place") ||
                                !parseNumbers(args[1] + " " + args[2] + " " + args[3], 3)))

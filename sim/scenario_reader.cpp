@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <limits>
 #include <set>
 #include <sstream>
 
@@ -13,6 +14,9 @@
 namespace sim {
 
 namespace {
+
+// Resource, thruster and port numbers are ints: a larger number is an error, not another index.
+constexpr long kMaxIndex = std::numeric_limits<int>::max();
 
 class Reader {
 public:
@@ -254,7 +258,7 @@ void Reader::readLevels(std::string_view rest, std::vector<std::pair<int, double
         const auto colon = item.find(':');
         const auto index = colon == std::string_view::npos ? std::nullopt : parseInt(item.substr(0, colon));
         const auto level = colon == std::string_view::npos ? std::nullopt : parseDouble(item.substr(colon + 1));
-        if (!index || !level || *index < 0 || *level < 0.0 || *level > 1.0)
+        if (!index || !level || *index < 0 || *index > kMaxIndex || *level < 0.0 || *level > 1.0)
             fail(std::string(key) + " entries are 'index:level' with a level 0..1, found '" + std::string(item) + "'");
         out.emplace_back(static_cast<int>(*index), *level);
     }
@@ -272,7 +276,8 @@ void Reader::readDockInfo(std::string_view rest, ScenarioVessel& v) const
         const auto port = parseInt(item.substr(0, colon));
         const auto matePort = parseInt(item.substr(colon + 1, comma - colon - 1));
         const std::string mate(item.substr(comma + 1));
-        if (!port || !matePort || *port < 0 || *matePort < 0 || mate.empty())
+        if (!port || !matePort || *port < 0 || *matePort < 0 || *port > kMaxIndex || *matePort > kMaxIndex ||
+            mate.empty())
             fail("DOCKINFO entries are 'port:matePort,MateName', found '" + std::string(item) + "'");
         v.docks.push_back({static_cast<int>(*port), static_cast<int>(*matePort), mate, lineNo_});
     }

@@ -110,6 +110,11 @@ TEST(ScenarioReader, BadInputNamesTheLineAndTheProblem)
         {"  System Earth", "  System Mars", 5, "only the Earth system"},
         {"  Ship A", "  Ship Z", 0, "focus ship 'Z'"},
         {"END_SHIPS", "END_SHIPZ", 30, "unknown key 'BEGIN_ACTIONS' for vessel 'END_SHIPZ'"},
+        // Numbers past an int are errors, not indices wrapped round to small ones.
+        {"PRPLEVEL 0:0.5 1:1", "PRPLEVEL 4294967296:0.5", 21, "entries are 'index:level'"},
+        {"DOCKINFO 0:1,B", "DOCKINFO 4294967296:1,B", 23, "entries are 'port:matePort,MateName'"},
+        {"  10.5 click 1", "  10.5 click 4294967297", 32, "click needs a control id"},
+        {"13 thrust A main 0.5", "13 thrust A 4294967296 0.5", 34, "a group (main, retro, hover or a number)"},
     };
     for (const auto& c : cases) {
         try {
