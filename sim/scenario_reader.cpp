@@ -60,7 +60,7 @@ bool next(std::istringstream& in, std::string& raw, int& lineNo)
     if (!std::getline(in, raw))
         return false;
     ++lineNo;
-    if (!raw.empty() && raw.back() == '\r')
+    while (!raw.empty() && raw.back() == '\r')  // the line end of a CRLF file, and stray CRs before it
         raw.pop_back();
     return true;
 }

@@ -1,5 +1,7 @@
 // Writing scenario files.
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -27,9 +29,14 @@ std::string vec(const VECTOR3& v)
     return num(v.x) + " " + num(v.y) + " " + num(v.z);
 }
 
+// A word as the reader splits it back out: in quotes when empty or when it holds any
+// character the reader takes for a space.
 std::string quoted(const std::string& word)
 {
-    return word.find_first_of(" \t") == std::string::npos && !word.empty() ? word : "\"" + word + "\"";
+    const bool plain = !word.empty() && std::none_of(word.begin(), word.end(), [](char c) {
+        return std::isspace(static_cast<unsigned char>(c)) != 0;
+    });
+    return plain ? word : "\"" + word + "\"";
 }
 
 void writeVessel(std::ostringstream& out, const ScenarioVessel& v)

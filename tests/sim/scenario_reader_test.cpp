@@ -87,6 +87,33 @@ TEST(ScenarioReader, WritingAndReadingBackGivesTheSameScenario)
     EXPECT_EQ(back.actions[0].args[0], "Veskar Payload Release");
 }
 
+// What was read is written so that it reads back the same: an argument holding a
+// character the reader splits words on (not only space and tab), and a description line
+// with stray carriage returns before its end.
+TEST(ScenarioReader, WrittenTextReadsBackAsItWasRead)
+{
+    const std::string ships = "BEGIN_SHIPS\nA\nEND\nEND_SHIPS\n";
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"a vertical tab in a quoted label", ships + "BEGIN_ACTIONS\n5 command \"Open\vit\"\nEND_ACTIONS\n"},
+        {"a carriage return in a quoted label", ships + "BEGIN_ACTIONS\n5 command \"Open\rit\"\nEND_ACTIONS\n"},
+        {"two carriage returns ending a description line", "BEGIN_DESC\nText\r\r\n\r\r\nEND_DESC\n" + ships},
+    };
+    for (const auto& c : cases) {
+        const sim::Scenario read = sim::parseScenario(c.text, "in.scn");
+        const std::string written = sim::formatScenario(read);
+        const sim::Scenario back = sim::parseScenario(written, "out.scn");
+        EXPECT_EQ(sim::formatScenario(back), written) << c.what;
+        EXPECT_EQ(back.description, read.description) << c.what;
+        if (!read.actions.empty()) {
+            ASSERT_EQ(back.actions.size(), 1u) << c.what;
+            EXPECT_EQ(back.actions[0].args, read.actions[0].args) << c.what;
+        }
+    }
+}
+
 TEST(ScenarioReader, BadInputNamesTheLineAndTheProblem)
 {
     const struct {
