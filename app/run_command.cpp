@@ -26,7 +26,7 @@ std::filesystem::path resolveScenario(const std::filesystem::path& root, const s
 
 void writeText(const std::filesystem::path& file, const std::string& text)
 {
-    std::FILE* f = std::fopen(file.c_str(), "wb");
+    std::FILE* f = std::fopen(file.string().c_str(), "wb");
     if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0)
         throw std::runtime_error(file.string() + ": cannot write");
 }

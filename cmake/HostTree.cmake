@@ -1,6 +1,7 @@
 # Helpers that place modules where the host looks for them.
 
-# veskar_vessel_module(<target> <sources>...): a vessel module, Modules/<target>.so.
+# veskar_add_module(<target> <subdir> <sources>...): a module, <subdir>/<target>.so
+# (<subdir>/<target>.dll on Windows, where a DLL is a runtime output).
 # Only what the sources mark for export is visible.
 function(veskar_add_module target subdir)
   add_library(${target} SHARED ${ARGN})
@@ -8,7 +9,12 @@ function(veskar_add_module target subdir)
     PREFIX ""
     OUTPUT_NAME ${target}
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${subdir}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${subdir}
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${target} PRIVATE host_api)
+  if(WIN32)
+    # The host's operations are imported from its DLL, through its import library.
+    target_link_libraries(${target} PRIVATE veskar_host)
+  endif()
 endfunction()

@@ -1,6 +1,7 @@
-// The dialog services and the window text calls, acting on the current host's dialogs.
-// Every handle is looked up among the live windows first: a module may hold a handle
-// past its dialog's end.
+// The dialog services, acting on the current host's dialogs. Every handle is looked up
+// among the open dialogs first: a module may hold a handle past its dialog's end. (The
+// window text calls are the headless host's own in window_text_api.cpp; on Windows they
+// are the system's.)
 
 #include <algorithm>
 #include <cstring>
@@ -56,39 +57,4 @@ INT_PTR oapiDefDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 {
     sim::Dialogs* d = dialogs();
     return d ? d->defaultProc(dialog, message, wParam, lParam) : 0;
-}
-
-HWND GetDlgItem(HWND dialog, int id)
-{
-    sim::Dialogs* d = dialogs();
-    const sim::DialogWindow* w = d ? d->dialog(dialog) : nullptr;
-    return w ? w->control(id) : nullptr;
-}
-
-BOOL SetWindowTextA(HWND window, const char* text)
-{
-    note("SetWindowTextA", {}, text ? text : "");
-    sim::Dialogs* d = dialogs();
-    HostWindow* w = d ? d->window(window) : nullptr;
-    if (!w)
-        return 0;
-    const std::string next = text ? text : "";
-    // A button's caption tells the user what state a dialog is in: worth a line in the log.
-    if (w->parent && w->className == "button" && next != w->text)
-        sim::noteDialogEvent("control-text", next);
-    w->text = next;
-    return 1;
-}
-
-int GetWindowTextA(HWND window, char* buffer, int size)
-{
-    if (!buffer || size <= 0)
-        return 0;
-    sim::Dialogs* d = dialogs();
-    const HostWindow* w = d ? d->window(window) : nullptr;
-    const std::size_t n = w ? std::min(w->text.size(), static_cast<std::size_t>(size - 1)) : 0;
-    if (n > 0)
-        std::memcpy(buffer, w->text.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
 }

@@ -88,15 +88,6 @@ HostWindow* DialogWindow::defaultButton() const
     return nullptr;
 }
 
-void noteDialogEvent(const char* kind, const std::string& text)
-{
-    if (Host* host = currentHost()) {
-        HostEvent e;
-        e.time = host->simTime(), e.kind = kind, e.text = text;
-        host->events().add(std::move(e));
-    }
-}
-
 HWND Dialogs::open(HINSTANCE instance, int resourceId, const DialogTemplate& tpl, DLGPROC proc, DWORD flags,
                    void* context)
 {
@@ -176,6 +167,12 @@ std::vector<HWND> Dialogs::openDialogs() const
     for (const auto& d : open_)
         out.push_back(d.get());
     return out;
+}
+
+DWORD Dialogs::flags(HWND dialogHandle) const
+{
+    const DialogWindow* d = dialog(dialogHandle);
+    return d ? d->flags : 0;
 }
 
 std::string Dialogs::text(HWND windowHandle) const

@@ -4,12 +4,17 @@
 // actions for tests and the program. Texts are single-byte Windows-1252 strings.
 #pragma once
 
+#if defined(_WIN32)
+#  include "sim/dialogs_win.h"  // the system's real dialogs
+#else
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "host/dialog.h"
+#include "sim/dialog_events.h"
 #include "sim/dialog_template.h"
 
 // A window: a dialog or one of its controls.
@@ -38,10 +43,6 @@ struct DialogWindow : HostWindow {
     HostWindow* defaultButton() const;
 };
 
-// Adds a dialog event ("dialog-open", "dialog-close", "control-text") to the current
-// host's event log, with `text` (Windows-1252).
-void noteDialogEvent(const char* kind, const std::string& text);
-
 class Dialogs {
 public:
     // Builds the dialog from `tpl` and sends WM_INITDIALOG (lParam: `context`). If the
@@ -60,6 +61,8 @@ public:
     DialogWindow* dialog(HWND window) const;
     HostWindow* window(HWND window) const;
     std::vector<HWND> openDialogs() const;
+    // The oapiOpenDialogEx flags an open dialog was opened with (0 for any other handle).
+    DWORD flags(HWND dialog) const;
     // The text of a live window ("" for a dead one).
     std::string text(HWND window) const;
 
@@ -89,3 +92,5 @@ private:
 };
 
 }  // namespace sim
+
+#endif

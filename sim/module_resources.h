@@ -16,8 +16,14 @@ namespace sim {
 constexpr const char* kResourcesSymbol = "hostModuleResources";
 constexpr const char* kResourcesSizeSymbol = "hostModuleResourcesSize";
 
+#if defined(_WIN32)
+// On Windows a module's resources are the resources of its own file: dialog resource
+// `resourceId`'s template, or nothing when it has none.
+std::optional<Bytes> dialogResource(const LoadedModule& module, int resourceId);
+#else
 // The module's own resource bytes, or nothing when it carries none.
 std::optional<Bytes> embeddedResources(const LoadedModule& module);
+#endif
 
 struct ModuleResources {
     std::map<int, DialogTemplate> dialogs;  // by ordinal resource id

@@ -81,7 +81,7 @@ void Plugins::start()
     modules_ = std::move(loaded);
     for (const auto& m : modules_) {
         if (m->init)
-            m->init(m.get());
+            m->init(instanceHandle(*m));
     }
 }
 
@@ -97,7 +97,7 @@ void Plugins::stop()
 {
     for (auto it = modules_.rbegin(); it != modules_.rend(); ++it) {
         if ((*it)->exit)
-            (*it)->exit(it->get());
+            (*it)->exit(instanceHandle(**it));
     }
     modules_.clear();
     loader_.reset();
@@ -106,7 +106,7 @@ void Plugins::stop()
 HostModule* Plugins::module(HINSTANCE instance) const
 {
     for (const auto& m : modules_) {
-        if (m.get() == instance)
+        if (instance && instanceHandle(*m) == instance)
             return m.get();
     }
     return nullptr;

@@ -28,6 +28,10 @@ struct HostModule {
 
 namespace sim {
 
+// The module instance handle the plug-in is given and opens its dialogs with: the record
+// itself in the headless host, the module's own HMODULE on Windows (plugin_instance*.cpp).
+HINSTANCE instanceHandle(HostModule& plugin);
+
 struct PluginListEntry {
     std::string name;
     int line = 0;

@@ -1,0 +1,20 @@
+# Header-only libraries of the build machine (Debian's packages) for a cross build: only
+# their own header folder is put on the include path, never the machine's /usr/include,
+# whose C library headers are not the target's.
+# cross_header_only(<target> <header folder under /usr/include>)
+function(cross_header_only target folder)
+  if(TARGET ${target})
+    return()
+  endif()
+  set(source /usr/include/${folder})
+  if(NOT IS_DIRECTORY ${source})
+    message(FATAL_ERROR "${target}: ${source} is missing (tools/setup installs it)")
+  endif()
+  set(staged ${CMAKE_BINARY_DIR}/cross-include)
+  file(MAKE_DIRECTORY ${staged})
+  if(NOT EXISTS ${staged}/${folder})
+    file(CREATE_LINK ${source} ${staged}/${folder} SYMBOLIC)
+  endif()
+  add_library(${target} INTERFACE IMPORTED GLOBAL)
+  set_target_properties(${target} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${staged})
+endfunction()

@@ -1,0 +1,4 @@
+# Cross build for 32-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-i686).
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
