@@ -29,8 +29,8 @@ public:
     std::string groupCaption()
     {
         const auto open = host.dialogs().openDialogs();
-        const sim::DialogWindow* d = open.empty() ? nullptr : host.dialogs().dialog(open.front());
-        return d ? d->control(IDC_TETHER_GROUP)->text : std::string("(no dialog)");
+        return open.empty() ? std::string("(no dialog)")
+                            : host.dialogs().text(GetDlgItem(open.front(), IDC_TETHER_GROUP));
     }
     sim::Host host;
 };
@@ -51,10 +51,9 @@ TEST_F(ReleaseTest, InitModuleRegistersTheCommandAndExitModuleWithdrawsIt)
 TEST_F(ReleaseTest, CommandOpensTheDialogFromTheResourceAndNamesTheTether)
 {
     ASSERT_TRUE(pick());
-    const sim::DialogWindow* d = host.dialogs().dialog(dialog());
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->text, "Veskar Payload Release");
-    EXPECT_EQ(d->flags, DLG_CAPTIONCLOSE);
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_EQ(host.dialogs().text(dialog()), "Veskar Payload Release");
+    EXPECT_EQ(host.dialogs().flags(dialog()), DLG_CAPTIONCLOSE);
     EXPECT_EQ(text(IDC_ARM_BUTTON), "Arm Payload Release");
     EXPECT_EQ(text(IDC_ANGLE_LABEL), "Angle between payload velocity vector and tether velocity vector:");
     EXPECT_EQ(text(IDC_TETHER_GROUP), "Tether: Tether");

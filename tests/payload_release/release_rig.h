@@ -1,6 +1,7 @@
 // A host started from the build tree with its plug-ins (so VeskarPayloadRelease is
-// loaded from Modules/Plugin/), a Veskar tether loaded from Modules/Veskar.so, and a
-// payload vessel made in process that a test docks at the tether's port 4.
+// loaded from Modules/Plugin/), a Veskar tether loaded from Modules/ (Veskar.so, or
+// Veskar.dll on Windows), and a payload vessel made in process that a test docks at the
+// tether's port 4.
 #pragma once
 
 #include <cmath>
@@ -88,9 +89,8 @@ public:
     // A control's text in the open dialog; "" when it is closed.
     std::string text(int id)
     {
-        const sim::DialogWindow* d = host.dialogs().dialog(dialog());
-        const HostWindow* c = d ? d->control(id) : nullptr;
-        return c ? c->text : std::string();
+        HWND d = dialog();
+        return d ? host.dialogs().text(GetDlgItem(d, id)) : std::string();
     }
     bool click(int id) { return host.dialogs().click(dialog(), id); }
     void step(double dt = kStep) { host.step(dt); }
