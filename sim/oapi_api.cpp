@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "host/oapi.h"
 #include "sim/current_host.h"
@@ -10,10 +11,11 @@
 
 namespace {
 
-void note(const char* op, std::initializer_list<double> args = {}, std::string text = {})
+// Records the call when the journal is on; with it off no string is built.
+void note(const char* op, std::initializer_list<double> args = {}, std::string_view text = {})
 {
     if (sim::Host* h = sim::currentHost(); h && h->journal().enabled())
-        h->journal().record({}, op, args, std::move(text));
+        h->journal().record({}, op, args, std::string(text));
 }
 
 // A mesh of a visual that exists now: modules get meshes only from GetMesh, and may keep

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "host/vessel.h"
 #include "sim/current_host.h"
@@ -14,10 +15,12 @@ using sim::VesselRecord;
 
 namespace {
 
-void note(const VesselRecord& v, const char* op, std::initializer_list<double> args = {}, std::string text = {})
+// Records the call when the journal is on. The text is a view, so that a call made with
+// the journal off (every step of a run) builds no string.
+void note(const VesselRecord& v, const char* op, std::initializer_list<double> args = {}, std::string_view text = {})
 {
     if (sim::Host* h = sim::currentHost(); h && h->journal().enabled())
-        h->journal().record(v.name(), op, args, std::move(text));
+        h->journal().record(v.name(), op, args, std::string(text));
 }
 
 }  // namespace
