@@ -1,6 +1,7 @@
 #include "sim/class_config.h"
 
 #include <fstream>
+#include <istream>
 
 #include "sim/errors.h"
 #include "sim/safe_name.h"
@@ -72,7 +73,11 @@ ClassConfig readClassConfig(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw InputError(file, "cannot read the class configuration");
+    return readClassConfig(in, file);
+}
 
+ClassConfig readClassConfig(std::istream& in, const std::filesystem::path& file)
+{
     ClassConfig cfg;
     cfg.file = file;
     std::string raw;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,6 +38,8 @@ struct ClassConfig {
 
 // Reads a configuration file. Throws InputError on an unreadable file or a malformed line.
 ClassConfig readClassConfig(const std::filesystem::path& file);
+// The same from a stream; `file` names it in errors and becomes the configuration's file.
+ClassConfig readClassConfig(std::istream& in, const std::filesystem::path& file);
 
 // Finds the configuration of `className` under `root`: Config/Vessels/<ClassName>.cfg,
 // else Config/<ClassName>.cfg. Throws InputError when neither exists.
