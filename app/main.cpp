@@ -7,6 +7,9 @@
 
 #include "app/commands.h"
 #include "app/install_root.h"
+#if VESKAR_INTERACTIVE
+#include "app/tui/interactive_command.h"
+#endif
 
 namespace {
 
@@ -45,6 +48,18 @@ int main(int argc, char** argv)
     inspectCmd->add_option("CLASS", inspect.className, "vessel class name")->required();
     inspectCmd->add_flag("--json", inspect.json, "one JSON document instead of text");
 
+#if VESKAR_INTERACTIVE
+    app::InteractiveOptions interactive;
+    CLI::App* interactiveCmd =
+        cli.add_subcommand("interactive", "run a scenario live in the terminal, without its scripted actions");
+    interactiveCmd->add_option("SCENARIO", interactive.scenario,
+                               "scenario file, or a path below Scenarios/ (default: the bundled payload release)");
+    interactiveCmd->add_option("--step", interactive.step, "fixed time step [s]")->check(CLI::Range(0.001, 60.0));
+    interactiveCmd->add_option("--save", interactive.save,
+                               "the file offered for saving the state on quitting (default: <scenario>-saved.scn)");
+    interactiveCmd->add_flag("--paused", interactive.paused, "start with the simulation paused");
+#endif
+
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -56,6 +71,10 @@ int main(int argc, char** argv)
             return app::runInspect(root, inspect, std::cout);
         if (runCmd->parsed())
             return app::runScenario(root, run, std::cout);
+#if VESKAR_INTERACTIVE
+        if (interactiveCmd->parsed())
+            return app::runInteractive(root, interactive, std::cout);
+#endif
         return app::runScenario(root, defaultRun, std::cout);
     } catch (const std::exception& e) {
         std::cerr << "veskar-sim: error: " << e.what() << "\n";
