@@ -62,7 +62,9 @@ start() {
     echo 'if stty -a | tr " ;" "\n\n" | grep -qx -- "-icanon\|-echo"; then echo "[tty raw]"; else echo "[tty restored]"; fi'
     echo "exec sleep $life"
   } >"$script"
-  tm new-session -d -s "$name" -x 80 -y 24 -e LANG=C.UTF-8 -e LC_ALL=C.UTF-8 "bash '$script'"
+  # exec: no sh between the pane and the script; sh would end on the Ctrl-C sent to the
+  # program and take the pane with it.
+  tm new-session -d -s "$name" -x 80 -y 24 -e LANG=C.UTF-8 -e LC_ALL=C.UTF-8 "exec bash '$script'"
 }
 
 # -- Bad command lines: a clear message and a non-zero exit, no terminal taken over.

@@ -6,6 +6,7 @@
 // new vessel's would. Under the memory checkers (see CMakeLists.txt) the same scripts
 // catch any use of a freed visual, mesh, record or vessel.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ struct Script {
     const char* name;
     std::vector<Op> ops;
 };
+
+// The script by its name in test listings, not its bytes.
+void PrintTo(const Script& script, std::ostream* os)
+{
+    *os << script.name;
+}
 
 using enum Op;
 const Script kScripts[] = {
